@@ -31,7 +31,7 @@ class InputTest : public testing::Test {
   InputTest(const InputTest&) = delete;
   InputTest& operator=(const InputTest&) = delete;
 
-  void send(std::string_view bytes) {
+  void send(std::string_view bytes) const {
     EXPECT_EQ(::write(sender_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
   }
   void end_input() {

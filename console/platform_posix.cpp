@@ -68,6 +68,7 @@ void write_pieces(std::span<const std::string_view> pieces) {
   }
 }
 
-void ignore_broken_pipe() { std::signal(SIGPIPE, SIG_IGN); }
+// Ignoring a signal that exists cannot fail.
+void ignore_broken_pipe() { static_cast<void>(std::signal(SIGPIPE, SIG_IGN)); }
 
 }  // namespace console

@@ -6,6 +6,7 @@
 // The two tables are proved to agree below.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -75,10 +76,8 @@ constexpr char morse_to_char(std::string_view text) {
 namespace table_checks {
 
 constexpr bool every_code_decodes_to_its_character() {
-  for (const Code& row : morse_table) {
-    if (morse_to_char(row.code) != row.character) return false;
-  }
-  return true;
+  return std::all_of(morse_table.begin(), morse_table.end(),
+                     [](const Code& row) { return morse_to_char(row.code) == row.character; });
 }
 
 // With every code decoding to its own character, this leaves no cell for any

@@ -33,8 +33,6 @@ TEST_P(DialogueTest, AnswersExactly) {
   EXPECT_EQ(ending.errors, "");
 }
 
-const std::string digits_4095(4095, '7');
-
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Menu, DialogueTest, testing::Values(
     Dialogue{"K\n", "", 0},
@@ -91,15 +89,16 @@ INSTANTIATE_TEST_SUITE_P(WordMode, DialogueTest, testing::Values(
     Dialogue{"P\na1\n", word_prompt + translated("a1", ".-/.----/"), 0},
     Dialogue{"P\nSos\n", word_prompt + no_code_for('S'), 0},
     Dialogue{"P\nab%s\n", word_prompt + no_code_for('%'), 0},
+    Dialogue{"P\nt\xe9\x80\n", word_prompt + no_code_for('\xe9'), 0},
     Dialogue{"P\nab\0%\n"s, word_prompt + translated("ab", ".-/-.../"), 0},
-    Dialogue{"P\n" + digits_4095 + "\n",
-             word_prompt + translated(digits_4095, [] {
+    Dialogue{"P\n" + std::string(4095, '7') + "\n",
+             word_prompt + translated(std::string(4095, '7'), [] {
                std::string morse;
                for (int i = 0; i < 4095; ++i) morse += "--.../";
                return morse;
              }()),
              0},
-    Dialogue{"P\n" + digits_4095 + "7\n", word_prompt + too_long, 0},
+    Dialogue{"P\n" + std::string(4096, '7') + "\n", word_prompt + too_long, 0},
     Dialogue{"P\n", word_prompt + "\n", 1}));
 // clang-format on
 
@@ -121,7 +120,7 @@ TEST(CharacterMode, EveryByteGetsItsCodeOrTheNoCodeMessage) {
     for (const morse::Code& row : morse::morse_table) {
       if (row.character == character) answer = code_of(character, row.code);
     }
-    const Ending ending = run_pipotka("M\n"s + character);
+    const Ending ending = run_pipotka(std::string{'M', '\n', character});
     EXPECT_EQ(ending.output, greeting + character_prompt + answer) << "character " << byte;
     EXPECT_EQ(ending.status, 0) << "character " << byte;
   }
@@ -142,7 +141,8 @@ TEST(EndOfInput, AnywhereEndsTheRunAtAWholeLine) {
         EXPECT_TRUE(ending.output.ends_with('\n')) << testing::PrintToString(input);
       } else {
         EXPECT_EQ(ending.status, 0) << testing::PrintToString(input);
-        EXPECT_EQ(ending.output, run_pipotka(input + "\n").output) << testing::PrintToString(input);
+        EXPECT_EQ(ending.output, run_pipotka(dialogue.substr(0, cut).append("\n")).output)
+            << testing::PrintToString(input);
       }
       EXPECT_EQ(ending.errors, "");
     }

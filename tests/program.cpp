@@ -11,6 +11,9 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
 
 #include "gtest/gtest.h"
 
@@ -40,6 +43,24 @@ void drain(int& descriptor, std::string& into) {
     close_once(descriptor);
 }
 
+// The program's path, after the words of PIPOTKA_TEST_WRAPPER when it is set: a
+// memory checker, say, that runs the program.
+struct CommandLine {
+  CommandLine() {
+    const char* wrapper_words = std::getenv("PIPOTKA_TEST_WRAPPER");
+    std::istringstream wrapper(wrapper_words != nullptr ? wrapper_words : "");
+    for (std::string word; wrapper >> word;) words.push_back(word);
+    words.emplace_back(PIPOTKA_PATH);
+  }
+  std::vector<char*> arguments() {
+    std::vector<char*> pointers;
+    for (std::string& word : words) pointers.push_back(word.data());
+    pointers.push_back(nullptr);
+    return pointers;
+  }
+  std::vector<std::string> words;
+};
+
 std::array<int, 2> make_pipe() {
   std::array<int, 2> ends{};
   if (::pipe2(ends.data(), O_CLOEXEC) != 0) ADD_FAILURE() << "pipe2 failed";
@@ -50,7 +71,7 @@ std::array<int, 2> make_pipe() {
 
 Ending run_pipotka(std::string_view input, Streams streams) {
   // The test itself must survive writing to a program that has ended.
-  ::signal(SIGPIPE, SIG_IGN);
+  static_cast<void>(::signal(SIGPIPE, SIG_IGN));
 
   auto to_child = make_pipe();
   auto from_child = make_pipe();
@@ -84,10 +105,11 @@ Ending run_pipotka(std::string_view input, Streams streams) {
   posix_spawnattr_setsigdefault(&attributes, &defaults);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
 
-  std::array<char*, 2> arguments{const_cast<char*>(PIPOTKA_PATH), nullptr};  // NOLINT
+  CommandLine command;
+  const std::vector<char*> arguments = command.arguments();
   pid_t child = -1;
   const int spawned =
-      ::posix_spawn(&child, PIPOTKA_PATH, &actions, &attributes, arguments.data(), environ);
+      ::posix_spawnp(&child, arguments[0], &actions, &attributes, arguments.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   close_once(to_child[0]);
@@ -141,11 +163,13 @@ Ending run_pipotka(std::string_view input, Streams streams) {
 }
 
 Terminal::Terminal() {
+  CommandLine command;
+  const std::vector<char*> arguments = command.arguments();
   child_ = ::forkpty(&controller_, nullptr, nullptr, nullptr);
   if (child_ == 0) {
-    ::signal(SIGINT, SIG_DFL);
-    ::signal(SIGPIPE, SIG_DFL);
-    ::execl(PIPOTKA_PATH, PIPOTKA_PATH, static_cast<char*>(nullptr));
+    static_cast<void>(::signal(SIGINT, SIG_DFL));
+    static_cast<void>(::signal(SIGPIPE, SIG_DFL));
+    ::execvp(arguments[0], arguments.data());
     ::_exit(127);
   }
   if (child_ < 0) ADD_FAILURE() << "forkpty failed";
@@ -159,7 +183,7 @@ Terminal::~Terminal() {
   close_once(controller_);
 }
 
-void Terminal::type(std::string_view keys) {
+void Terminal::type(std::string_view keys) const {
   while (!keys.empty()) {
     const ssize_t written = ::write(controller_, keys.data(), keys.size());
     if (written < 0 && errno == EINTR) continue;

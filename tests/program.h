@@ -27,6 +27,9 @@ struct Ending {
   std::size_t input_taken{};  // bytes of the input that reached the program's pipe
 };
 
+// Every run goes through PIPOTKA_TEST_WRAPPER when it is set, such as
+// "valgrind --error-exitcode=99 -q": its words come before the program's path.
+//
 // Runs the program with `input` written to its standard input, which is then
 // closed. Fails the test, and kills the program, if it takes over ten seconds.
 Ending run_pipotka(std::string_view input, Streams streams = {});
@@ -42,7 +45,7 @@ class Terminal {
   Terminal(const Terminal&) = delete;
   Terminal& operator=(const Terminal&) = delete;
 
-  void type(std::string_view keys);
+  void type(std::string_view keys) const;
   // All that appears on the screen until it ends with `ending`.
   std::string read_until(std::string_view ending);
   // All that appears until the program closes the terminal.
