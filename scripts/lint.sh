@@ -9,7 +9,7 @@ clang-format --dry-run --Werror $sources
 
 cmake --preset release >/dev/null
 cmake --preset fuzz >/dev/null
-run-clang-tidy -quiet -p build/release '/(console|morse|frontend|tests)/[a-z_]*\.cpp$' >build/tidy.log 2>&1 ||
+run-clang-tidy -quiet -p build/release '/(console|morse|frontend|tests|bench)/[a-z_]*\.cpp$' >build/tidy.log 2>&1 ||
   { grep -E 'error:|warning:' build/tidy.log; exit 1; }
 run-clang-tidy -quiet -p build/fuzz '/fuzz/[a-z_]*\.cpp$' >build/tidy-fuzz.log 2>&1 ||
   { grep -E 'error:|warning:' build/tidy-fuzz.log; exit 1; }
