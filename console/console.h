@@ -66,8 +66,8 @@ struct Message {
   static void placeholders_do_not_match_values() {}
 };
 
-// Sends the pieces of one message to standard output with one write. A write
-// that fails is not reported and the run goes on.
+// Sends the pieces of one message to standard output, each line feed as the
+// platform's line end. A write that fails is not reported and the run goes on.
 void write_pieces(std::span<const std::string_view> pieces);
 
 // A value as the text that stands in for its placeholder.
@@ -113,8 +113,9 @@ struct Token {
 // input. The buffer holds the token and a zero terminator.
 Token read_token(std::span<char> buffer);
 
-// Lets a write to a closed pipe fail like any other write instead of ending
-// the process.
-void ignore_broken_pipe();
+// Prepares the standard streams once, before the first operation: a write to
+// a closed pipe fails like any other write instead of ending the process, and
+// bytes pass unchanged, line ends included, for the console to handle.
+void prepare_streams();
 
 }  // namespace console

@@ -69,6 +69,6 @@ void write_pieces(std::span<const std::string_view> pieces) {
 }
 
 // Ignoring a signal that exists cannot fail.
-void ignore_broken_pipe() { static_cast<void>(std::signal(SIGPIPE, SIG_IGN)); }
+void prepare_streams() { static_cast<void>(std::signal(SIGPIPE, SIG_IGN)); }
 
 }  // namespace console

@@ -4,6 +4,6 @@
 #include "frontend/run.h"
 
 int main() {
-  console::ignore_broken_pipe();
+  console::prepare_streams();
   return frontend::run();
 }

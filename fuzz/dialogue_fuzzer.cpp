@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   // Sanitizer reports still reach the real standard error while the dialogue's is captured.
   __sanitizer_set_report_fd(
       reinterpret_cast<void*>(static_cast<std::intptr_t>(::dup(2))));  // NOLINT
-  console::ignore_broken_pipe();
+  console::prepare_streams();
   return 0;
 }
 

@@ -28,7 +28,7 @@ class DialogueTest : public testing::TestWithParam<Dialogue> {};
 
 TEST_P(DialogueTest, AnswersExactly) {
   const Ending ending = run_pipotka(GetParam().input);
-  EXPECT_EQ(ending.output, greeting + GetParam().answer);
+  EXPECT_EQ(ending.output, as_written(greeting + GetParam().answer));
   EXPECT_EQ(ending.status, GetParam().status);
   EXPECT_EQ(ending.errors, "");
 }

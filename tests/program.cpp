@@ -43,14 +43,14 @@ void drain(int& descriptor, std::string& into) {
     close_once(descriptor);
 }
 
-// The program's path, after the words of PIPOTKA_TEST_WRAPPER when it is set: a
-// memory checker, say, that runs the program.
+// The program's path, after the words of PIPOTKA_TEST_WRAPPER when it is set.
 struct CommandLine {
   CommandLine() {
     const char* wrapper_words = std::getenv("PIPOTKA_TEST_WRAPPER");
     std::istringstream wrapper(wrapper_words != nullptr ? wrapper_words : "");
     for (std::string word; wrapper >> word;) words.push_back(word);
-    words.emplace_back(PIPOTKA_PATH);
+    const char* program = std::getenv("PIPOTKA_TEST_PROGRAM");
+    words.emplace_back(program != nullptr ? program : PIPOTKA_PATH);
   }
   std::vector<char*> arguments() {
     std::vector<char*> pointers;
@@ -237,6 +237,12 @@ int Terminal::wait() {
   }
   child_ = -1;
   return status_of(wait_status);
+}
+
+std::string as_written(std::string_view text) {
+  const char* line_end = std::getenv("PIPOTKA_TEST_LINE_END");
+  if (line_end == nullptr || std::string_view(line_end) != "crlf") return std::string(text);
+  return on_screen(text);
 }
 
 std::string on_screen(std::string_view text) {

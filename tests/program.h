@@ -27,8 +27,12 @@ struct Ending {
   std::size_t input_taken{};  // bytes of the input that reached the program's pipe
 };
 
-// Every run goes through PIPOTKA_TEST_WRAPPER when it is set, such as
-// "valgrind --error-exitcode=99 -q": its words come before the program's path.
+// Three environment variables point the runs at another build:
+// - PIPOTKA_TEST_PROGRAM: the program to run instead of the one built here;
+// - PIPOTKA_TEST_WRAPPER: words that come before the program's path, such as
+//   "valgrind -q --error-exitcode=99" or "wine";
+// - PIPOTKA_TEST_LINE_END: "crlf" for a program that ends its lines with a
+//   carriage return and a line feed, as on Windows (see as_written).
 //
 // Runs the program with `input` written to its standard input, which is then
 // closed. Fails the test, and kills the program, if it takes over ten seconds.
@@ -60,6 +64,10 @@ class Terminal {
   int controller_ = -1;
   pid_t child_ = -1;
 };
+
+// `text` as the program under test writes it: with PIPOTKA_TEST_LINE_END set to
+// crlf, each line feed as a carriage return and a line feed.
+std::string as_written(std::string_view text);
 
 // `text` as a terminal shows it: each line feed as a carriage return and a line feed.
 std::string on_screen(std::string_view text);
