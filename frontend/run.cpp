@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -50,6 +51,16 @@ constexpr std::array mode_table{
     Mode{'K', end_the_run},
     Mode{'k', end_the_run},
 };
+
+constexpr bool every_letter_has_one_row() {
+  for (std::size_t row = 0; row < mode_table.size(); ++row) {
+    for (std::size_t other = row + 1; other < mode_table.size(); ++other) {
+      if (mode_table[row].letter == mode_table[other].letter) return false;
+    }
+  }
+  return true;
+}
+static_assert(every_letter_has_one_row());
 
 // Every letter without a row, L and l among them, gets the explanation.
 ModeAction action_for(char letter) {

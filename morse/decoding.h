@@ -19,6 +19,7 @@ namespace morse {
 inline constexpr char NO_CHARACTER = static_cast<char>(255);
 
 // clang-format off
+// An empty cell of the selection table.
 inline constexpr char nil = NO_CHARACTER;
 
 // One row for each value; its columns are the counts 1 to 5.
