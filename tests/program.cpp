@@ -37,10 +37,11 @@ void close_once(int& descriptor) {
 void drain(int& descriptor, std::string& into) {
   std::array<char, 65536> buffer{};
   const ssize_t count = ::read(descriptor, buffer.data(), buffer.size());
-  if (count > 0)
+  if (count > 0) {
     into.append(buffer.data(), static_cast<std::size_t>(count));
-  else if (count == 0 || errno != EINTR)
+  } else if (count == 0 || errno != EINTR) {
     close_once(descriptor);
+  }
 }
 
 // The program's path, after the words of PIPOTKA_TEST_WRAPPER when it is set.
