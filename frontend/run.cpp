@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -53,12 +52,11 @@ constexpr std::array mode_table{
 };
 
 constexpr bool every_letter_has_one_row() {
-  for (std::size_t row = 0; row < mode_table.size(); ++row) {
-    for (std::size_t other = row + 1; other < mode_table.size(); ++other) {
-      if (mode_table[row].letter == mode_table[other].letter) return false;
-    }
-  }
-  return true;
+  std::array<char, mode_table.size()> letters{};
+  std::transform(mode_table.begin(), mode_table.end(), letters.begin(),
+                 [](const Mode& row) { return row.letter; });
+  std::sort(letters.begin(), letters.end());
+  return std::adjacent_find(letters.begin(), letters.end()) == letters.end();
 }
 static_assert(every_letter_has_one_row());
 

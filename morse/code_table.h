@@ -68,12 +68,11 @@ constexpr bool digits_have_five_symbols_and_letters_fewer() {
 }
 
 constexpr bool codes_are_distinct() {
-  for (std::size_t row = 0; row < morse_table.size(); ++row) {
-    for (std::size_t other = row + 1; other < morse_table.size(); ++other) {
-      if (morse_table[row].code == morse_table[other].code) return false;
-    }
-  }
-  return true;
+  std::array<std::string_view, morse_table.size()> codes{};
+  std::transform(morse_table.begin(), morse_table.end(), codes.begin(),
+                 [](const Code& row) { return row.code; });
+  std::sort(codes.begin(), codes.end());
+  return std::adjacent_find(codes.begin(), codes.end()) == codes.end();
 }
 
 static_assert(rows_follow_their_characters());
