@@ -12,6 +12,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target dialogue_tests
 
 export WINEDEBUG=-all
+# A Wine configuration of the build's own, whoever runs this and wherever HOME is.
+export WINEPREFIX=$PWD/build/wine
+mkdir -p "$WINEPREFIX"
 # One Wine server for all the runs, instead of one started for each.
 wineserver --kill 2>/dev/null || true
 wineserver --persistent
