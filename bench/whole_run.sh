@@ -20,16 +20,16 @@ cc -O2 -static -o "$work/floor" bench/floor.c
 max_instructions=1.2
 max_memory=1.5
 
-instructions() { # command... < input
-  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+instructions() { # input command...
+  local input=$1
+  shift
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" <"$input" 2>&1 >/dev/null |
     sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
 }
-peak_kib() { # command... < input; the least of five runs, as the kernel's count varies a little
-  local input least=
-  input=$(mktemp -p "$work")
-  cat >"$input"
+peak_kib() { # input command...; the least of five runs, as the kernel's count varies a little
+  local input=$1 least= peak
+  shift
   for _ in 1 2 3 4 5; do
-    local peak
     peak=$(/usr/bin/time -f '%M' "$@" <"$input" 2>&1 >/dev/null | tail -n 1)
     if [[ -z $least || $peak -lt $least ]]; then least=$peak; fi
   done
@@ -49,10 +49,10 @@ for dialogue in word:'P\nslovo\n' decoding:'Z\n--..\n' character:'M\ng\n' end:'K
     echo "$name: the floor printed other bytes than pipotka" >&2
     exit 1
   fi
-  ours=$(instructions "$pipotka" <"$work/input")
-  floor=$(instructions "$work/floor" "${pieces[@]}" <"$work/input")
-  our_peak=$(peak_kib "$pipotka" <"$work/input")
-  floor_peak=$(peak_kib "$work/floor" "${pieces[@]}" <"$work/input")
+  ours=$(instructions "$work/input" "$pipotka")
+  floor=$(instructions "$work/input" "$work/floor" "${pieces[@]}")
+  our_peak=$(peak_kib "$work/input" "$pipotka")
+  floor_peak=$(peak_kib "$work/input" "$work/floor" "${pieces[@]}")
   read -r instruction_ratio memory_ratio verdict < <(awk -v a="$ours" -v b="$floor" -v c="$our_peak" \
     -v d="$floor_peak" -v mi="$max_instructions" -v mm="$max_memory" \
     'BEGIN { printf "%.3f %.3f %s\n", a / b, c / d, (a / b <= mi && c / d <= mm) ? "ok" : "over" }')

@@ -13,6 +13,7 @@
 
 #include "console/console.h"
 #include "console/input.h"
+#include "console/platform.h"
 #include "frontend/run.h"
 #include "fuzz/fuzz_check.h"
 
@@ -62,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The files stand in for standard input, output and error while the dialogue runs.
   const std::array<int, 3> saved{::dup(0), ::dup(1), ::dup(2)};
   for (int stream = 0; stream < 3; ++stream) ::dup2(files[stream], stream);  // NOLINT
-  console::standard_input() = console::Input{0};
+  console::standard_input() = console::Input{console::standard_input_descriptor};
   const int status = frontend::run();
   for (int stream = 0; stream < 3; ++stream) {
     ::dup2(saved[stream], stream);  // NOLINT

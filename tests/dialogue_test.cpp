@@ -141,8 +141,7 @@ TEST(EndOfInput, AnywhereEndsTheRunAtAWholeLine) {
         EXPECT_TRUE(ending.output.ends_with('\n')) << testing::PrintToString(input);
       } else {
         EXPECT_EQ(ending.status, 0) << testing::PrintToString(input);
-        EXPECT_EQ(ending.output, run_pipotka(dialogue.substr(0, cut).append("\n")).output)
-            << testing::PrintToString(input);
+        EXPECT_EQ(ending.output, run_pipotka(input + "\n").output) << testing::PrintToString(input);
       }
       EXPECT_EQ(ending.errors, "");
     }
